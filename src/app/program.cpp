@@ -17,6 +17,7 @@ struct ProgramState {
   ui::Windowing* windowing = nullptr;
   std::unique_ptr<ui::MainWindow> mainWindow;
   std::function<void()> endOfProgramRoutine;
+  std::string programFolder;
   bool oleInitialised = false;
   bool serviceWindowCreated = false;
   bool loopEntered = false;
@@ -42,9 +43,15 @@ void windowEnded() {
 
 }  // namespace
 
-int endCounter() { return state().endCounter; }
-void raiseEndCounter() { ++state().endCounter; }
-bool loopEntered() { return state().loopEntered; }
+int endCounter() {
+  return state().endCounter;
+}
+void raiseEndCounter() {
+  ++state().endCounter;
+}
+bool loopEntered() {
+  return state().loopEntered;
+}
 
 void registerEndOfProgramRoutine(std::function<void()> routine) {
   state().endOfProgramRoutine = std::move(routine);
@@ -53,10 +60,16 @@ void registerEndOfProgramRoutine(std::function<void()> routine) {
 void resetProgramStateForTesting() {
   ui::unloadWindow(ui::WindowId::mainWindow);
   state() = ProgramState{};
+  installPlatform(nullptr);
+}
+
+const std::string& programFolder() {
+  return state().programFolder;
 }
 
 int startProgram(Platform& platform, ui::Windowing& windowing,
-                 const ui::WindowDefinition& definition) {
+                 const ui::WindowDefinition& definition,
+                 std::function<void()> endOfProgramRoutine) {
   ProgramState& s = state();
   s.platform = &platform;
   s.windowing = &windowing;
@@ -66,8 +79,8 @@ int startProgram(Platform& platform, ui::Windowing& windowing,
   platform.initialiseOle();
   s.oleInitialised = true;
 
-  std::string folder = folderOf(platform.programFilePath(), platform.folderSeparator());
-  platform.changeCurrentDirectory(folder);
+  s.programFolder = folderOf(platform.programFilePath(), platform.folderSeparator());
+  platform.changeCurrentDirectory(s.programFolder);
 
   platform.createServiceWindow();
   s.serviceWindowCreated = true;
@@ -83,7 +96,7 @@ int startProgram(Platform& platform, ui::Windowing& windowing,
 
   // The program's initialisation routine is empty: the program variables start at 0.
 
-  registerEndOfProgramRoutine([] {});
+  registerEndOfProgramRoutine(std::move(endOfProgramRoutine));
 
   ui::ModelHooks hooks{
       .handlersMayRun = [] { return state().endCounter == 0; },
@@ -93,8 +106,7 @@ int startProgram(Platform& platform, ui::Windowing& windowing,
                                                   std::move(hooks));
   if (!s.mainWindow->loadMainWindow()) reportFatalError("载入启动窗口失败", 0);
 
-  runEventLoop();
-  return 0;
+  return runEventLoop();
 }
 
 int runEventLoop() {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 #include "app/platform.h"
 #include "ui/window_definition.h"
@@ -10,10 +11,15 @@
 namespace app {
 
 // The program's entry: start-up in its fixed order, then the event loop. Returns the code of
-// the quit request (0) once the loop has ended; the caller then runs endProgram with it.
-// A failure on the way is reported through reportFatalError and does not return.
-int startProgram(Platform& platform, ui::Windowing& windowing,
-                 const ui::WindowDefinition& definition = ui::mainWindowDefinition());
+// the quit request (always 0) once the loop has ended; the caller then runs endProgram with it:
+//   app::endProgram(app::startProgram(platform, windowing));
+// A failure on the way is reported through reportFatalError and does not return. The window
+// definition and the end-of-program routine (empty in this program) are the program's own;
+// tests pass others.
+int startProgram(
+    Platform& platform, ui::Windowing& windowing,
+    const ui::WindowDefinition& definition = ui::mainWindowDefinition(),
+    std::function<void()> endOfProgramRoutine = [] {});
 
 // Runs the platform's message loop until the quit request; returns at once when no loaded
 // window is live. Returns the quit request's code.
@@ -23,6 +29,9 @@ int runEventLoop();
 // exists), runs the end-of-program routine once, releases the platform's parts, and ends the
 // process with `exitCode`. Never returns.
 [[noreturn]] void endProgram(int exitCode);
+
+// The folder of the program's own file, set at start-up (empty when its path has no folder).
+const std::string& programFolder();
 
 // While the end counter is above 0 no event handler runs.
 int endCounter();

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ui/control_text.h"
+#include "ui/focus_rules.h"
 #include "ui/window_definition.h"
 #include "ui/windowing.h"
 
@@ -46,16 +47,19 @@ class MainWindow final : public InputSink, public NamedControls {
   MainWindow& operator=(const MainWindow&) = delete;
 
   // Builds the window hidden, creates the controls in reverse definition order, moves them into
-  // their parents, decides their first visibility, shows the window and runs showPage.
-  // False when the window or a control cannot be created.
+  // their parents, decides their first visibility, shows the window and runs showPage; then
+  // attaches itself as the main window's controls. False when the window or a control cannot
+  // be created (a half-built window stays live, for destroy). Called once.
   bool loadMainWindow();
   // Applies the tab control's selected page; with `userChange` the focus moves to the page's
-  // first enabled edit box or button.
+  // enabled edit box or button with the lowest focusOrder (none: it stays).
   void showPage(bool userChange);
   // Asks the window to close as its close button does: closeQuery, then destruction.
   void close();
-  // Destroys the window if it still exists, without asking (the end procedure).
+  // Destroys the window if it still exists, without asking (the end procedure). Call it before
+  // the object goes: the destructor only detaches the controls.
   void destroy();
+  // The platform window exists: from its creation until windowDestroyed.
   bool isLive() const;
 
   // InputSink
@@ -80,8 +84,12 @@ class MainWindow final : public InputSink, public NamedControls {
   // Runs the handler bound to (control, event), unless the window is being built or the end
   // has begun; nothing when there is none.
   std::optional<bool> raise(std::optional<ControlId> control, Event event, EventArgs args = {});
-  // Whether the control is shown on screen: its own flag and every parent's.
-  bool isShownOnScreen(ControlId id) const;
+  // Each control's shown-on-screen state: its own flag and every parent's, in a shown window.
+  std::vector<bool> shownOnScreen() const;
+  void setShown(ControlId id, bool shown);
+  void moveFocusAlongRing(TabDirection direction);
+  bool handleEnter();
+  std::optional<ControlId> builtControl(std::string_view name) const;
 
   const WindowDefinition& definition_;
   Windowing& windowing_;
@@ -90,8 +98,10 @@ class MainWindow final : public InputSink, public NamedControls {
   ControlId tabControl_;
   std::vector<std::optional<ControlId>> parentOf_;
   std::vector<bool> shown_;  // each control's own shown flag, as last applied
+  bool windowShown_ = false;
   bool live_ = false;
   bool building_ = false;
+  bool attached_ = false;                // registered for readControlText/writeControlText
   std::optional<ControlId> remembered_;  // the focus when activation was lost
 };
 
