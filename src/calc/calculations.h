@@ -6,6 +6,7 @@
 namespace calc {
 
 // Stores a real into a 32-bit variable: cut toward zero to 64 bits, keep the low 32 bits.
+// The calculations never come near the 64-bit limit; beyond it the result is undefined.
 std::int32_t truncateToInteger(double value);
 
 // The program variables: they live for the whole run and start at 0.
