@@ -1,6 +1,7 @@
 #include "app/handlers.h"
 
 #include "calc/calculations.h"
+#include "launcher/open_web_site.h"
 
 namespace app {
 
@@ -13,6 +14,11 @@ ui::Handler handlerNamed(std::string_view name) {
   if (name == "calculateMonster")
     return [](const ui::EventArgs&) -> std::optional<bool> {
       calc::calculateMonster();
+      return std::nullopt;
+    };
+  if (name == "openWebSite")
+    return [](const ui::EventArgs& args) -> std::optional<bool> {
+      launcher::openWebSite(args.x, args.y, args.keys);
       return std::nullopt;
     };
   return {};
