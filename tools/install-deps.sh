@@ -8,10 +8,10 @@ packages=(
   # the fuzz target
   clang libclang-rt-14-dev
   # the Linux program and its tests with real X input
-  qt6-base-dev fonts-wqy-microhei xvfb xauth xdotool openbox x11-utils libx11-dev imagemagick
+  qt6-base-dev fonts-wqy-microhei xvfb xauth xdotool xclip x11-xserver-utils openbox x11-utils libx11-dev imagemagick
   # the Windows program, cross-built and run under Wine
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i686-dev
-  wine wine32
+  wine wine32 fonts-wine
   file
 )
 

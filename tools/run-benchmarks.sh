@@ -14,3 +14,6 @@ section() { printf '\n== %s\n' "$1"; }
 
 section "calculations: textToInteger and a whole calculateEquipment click"
 "$build/bench/calc_benchmarks" "$@"
+
+section "Linux program: start-up and peak memory against the bare Qt window"
+"$here/tools/qt-startup-benchmark.sh" "$build"

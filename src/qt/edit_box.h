@@ -1,0 +1,76 @@
+// A one-line edit box: editable, with no length limit of its own, at least as high as its text
+// and frame, scrolling sideways, and its selection kept but shown only while it has the focus.
+//
+// It lays out only the characters in view, so a box holding a text of many megabytes paints,
+// moves its caret and takes keys as fast as one holding a few digits (Qt's QLineEdit lays out
+// the whole line on every paint).
+#pragma once
+
+#include <QBasicTimer>
+#include <QString>
+#include <QWidget>
+#include <functional>
+
+class QTextLayout;
+
+namespace qtfront {
+
+class EditBox final : public QWidget {
+ public:
+  explicit EditBox(QWidget* parent);
+  ~EditBox() override;
+
+  const QString& text() const { return text_; }
+  // Replaces the whole text; the caret goes to the start. Not an edit by the user.
+  void setText(const QString& text);
+  int cursorPosition() const { return cursor_; }
+  // Selects `length` characters from `start` (a negative length selects backwards).
+  void setSelection(int start, int length);
+  QString selectedText() const;
+
+  // Runs after every change of the text by the user (typing, pasting, deleting).
+  void onEditedByUser(std::function<void()> edited) { edited_ = std::move(edited); }
+
+  // Grows the box to the height of its text line and frame when its rectangle is lower.
+  void fitHeightToText();
+
+  QSize sizeHint() const override;
+  QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void inputMethodEvent(QInputMethodEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void timerEvent(QTimerEvent* event) override;
+
+ private:
+  QRect textArea() const;
+  // The characters from the first one in view to just past the right edge, laid out.
+  void layOutVisible(QTextLayout& layout, int& first, int& count) const;
+  int positionAt(int x) const;
+  void moveCaret(int position, bool extendSelection);
+  void replaceSelection(const QString& inserted);
+  void removeAround(bool forward);
+  void copySelection() const;
+  void scrollCaretIntoView();
+  void restartBlinking();
+  int previousPosition(int position) const;
+  int nextPosition(int position) const;
+  bool hasSelection() const { return anchor_ != cursor_; }
+
+  QString text_;
+  int cursor_ = 0;
+  int anchor_ = 0;      // the other end of the selection; equal to cursor_ when there is none
+  int firstShown_ = 0;  // the first character in view
+  bool caretOn_ = true;
+  QBasicTimer blink_;
+  std::function<void()> edited_;
+};
+
+}  // namespace qtfront

@@ -1,0 +1,71 @@
+// Drives the real Qt window as a person would, through Qt's window-system input (the same way
+// the platform's own keys and clicks arrive), and reads back what it shows.
+#pragma once
+
+#include <QPoint>
+#include <QString>
+#include <QWidget>
+#include <string>
+#include <string_view>
+
+#include "qt/qt_windowing.h"
+#include "scenario_table.h"
+
+namespace qttest {
+
+// A u8"..." literal as the UTF-8 std::string the driver speaks (narrow literals are GBK here).
+inline std::string utf8(std::u8string_view text) {
+  return std::string(text.begin(), text.end());
+}
+
+class BrowserRecord;
+
+class WindowDriver {
+ public:
+  WindowDriver(qtfront::QtWindowing& windowing, const BrowserRecord* browser = nullptr)
+      : windowing_(windowing), browser_(browser) {}
+
+  // Waits until the main window is shown and active; false when it never gets there.
+  bool waitUntilActive();
+
+  // Runs one step of a scenario, or checks one expectation (failures go to GoogleTest).
+  void perform(const scenarios::Action& action);
+
+  void key(const scenarios::KeyChord& chord);
+  void type(const QString& text);
+  void clickAt(QWidget* widget, QPoint at, Qt::MouseButton button = Qt::LeftButton);
+  void doubleClickAt(QWidget* widget, QPoint at);
+  void clickHeader(int page);
+  void leaveAndReturn();
+
+  // The control of that name (UTF-8), or nothing.
+  QWidget* control(const std::string& name) const;
+  // The focused control's name, UTF-8, or "none".
+  std::string focusedName() const;
+  // The core's view of a control's text, in UTF-8.
+  std::string text(const std::string& name) const;
+  // Every page member is shown exactly when its page is `page`, its children with it, and the
+  // headers show `page` as selected. Empty when that holds, else what does not.
+  std::string pageProblems(int page) const;
+
+ private:
+  QPoint inWindow(QWidget* widget, QPoint at) const;
+
+  qtfront::QtWindowing& windowing_;
+  const BrowserRecord* browser_;
+};
+
+// How often the stand-in browser has been started since the record was last cleared.
+class BrowserRecord {
+ public:
+  BrowserRecord();  // puts the stand-in first in PATH, with a new record
+  void clear();
+  int starts() const;
+  // Waits a little for late starts, then gives the count.
+  int startsAfterWaiting(int expected) const;
+
+ private:
+  std::string path_;
+};
+
+}  // namespace qttest
