@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -214,7 +215,15 @@ TEST(RunProgram, StartsTheProgramWithNoSignalBlockedOrIgnored) {
   sigaction(SIGCHLD, &oldAction, nullptr);
   pthread_sigmask(SIG_SETMASK, &old, nullptr);
   ASSERT_TRUE(started);
-  EXPECT_EQ(record.values("signals"), Strings{"0000000000000000 0000000000000000"});
+  ASSERT_EQ(record.values("signals").size(), 1u);
+  std::istringstream masks(record.values("signals")[0]);
+  std::string blockedMask, ignoredMask;
+  masks >> blockedMask >> ignoredMask;
+  // glibc keeps signals 32 and 33 for itself and refuses to change them, so whatever the test's
+  // own parent left there is passed on; every other signal must be reset.
+  constexpr std::uint64_t glibcReserved = (1ull << (32 - 1)) | (1ull << (33 - 1));
+  EXPECT_EQ(std::stoull(blockedMask, nullptr, 16) & ~glibcReserved, 0u) << blockedMask;
+  EXPECT_EQ(std::stoull(ignoredMask, nullptr, 16) & ~glibcReserved, 0u) << ignoredMask;
 }
 
 TEST(RunProgram, NeverHandsAProgramFileToAShell) {
