@@ -1,10 +1,13 @@
 #include "qt/edit_box.h"
 
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QStyle>
@@ -12,6 +15,8 @@
 #include <QStyleOptionFrame>
 #include <QTextLayout>
 #include <algorithm>
+
+#include "qt/gbk_text.h"
 
 namespace qtfront {
 namespace {
@@ -43,6 +48,33 @@ QString firstLine(QString text) {
   return text;
 }
 
+enum class EditCommand { none, undo, cut, copy, paste, selectAll, contextMenu };
+
+// The desktop's keys for the commands, and the Windows edit control's, which work everywhere.
+EditCommand commandOf(const QKeyEvent* event) {
+  QKeyCombination chord(event->modifiers() & ~Qt::KeypadModifier, Qt::Key(event->key()));
+  auto is = [&](Qt::KeyboardModifiers modifiers, Qt::Key key) {
+    return chord == QKeyCombination(modifiers, key);
+  };
+  if (event->matches(QKeySequence::Undo) || is(Qt::AltModifier, Qt::Key_Backspace))
+    return EditCommand::undo;
+  if (event->matches(QKeySequence::Cut) || is(Qt::ShiftModifier, Qt::Key_Delete))
+    return EditCommand::cut;
+  if (event->matches(QKeySequence::Copy) || is(Qt::ControlModifier, Qt::Key_Insert))
+    return EditCommand::copy;
+  if (event->matches(QKeySequence::Paste) || is(Qt::ShiftModifier, Qt::Key_Insert))
+    return EditCommand::paste;
+  if (event->matches(QKeySequence::SelectAll)) return EditCommand::selectAll;
+  if (chord.key() == Qt::Key_Menu || is(Qt::ShiftModifier, Qt::Key_F10))
+    return EditCommand::contextMenu;
+  return EditCommand::none;
+}
+
+bool clipboardHasText() {
+  const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+  return data != nullptr && data->hasText();
+}
+
 }  // namespace
 
 EditBox::EditBox(QWidget* parent) : QWidget(parent) {
@@ -60,6 +92,7 @@ EditBox::~EditBox() = default;
 
 void EditBox::setText(const QString& text) {
   text_ = text;
+  undo_.clear();
   cursor_ = anchor_ = firstShown_ = 0;
   update();
 }
@@ -199,12 +232,27 @@ void EditBox::moveCaret(int position, bool extendSelection) {
 
 void EditBox::replaceSelection(const QString& inserted) {
   int from = std::min(anchor_, cursor_);
-  text_.replace(from, std::abs(cursor_ - anchor_), inserted);
+  int to = std::max(anchor_, cursor_);
+  undo_.noteReplacement(text_, from, to, inserted);
+  text_.replace(from, to - from, inserted);
   cursor_ = anchor_ = from + static_cast<int>(inserted.size());
+  changedByUser();
+}
+
+void EditBox::changedByUser() {
   scrollCaretIntoView();
   restartBlinking();
   update();
   if (edited_) edited_();
+}
+
+// What is put back comes selected, as in the system's edit control.
+void EditBox::undo() {
+  if (!undo_.canUndo()) return;
+  EditUndo::PutBack putBack = undo_.undo(text_);
+  anchor_ = putBack.from;
+  cursor_ = putBack.to;
+  changedByUser();
 }
 
 void EditBox::removeAround(bool forward) {
@@ -216,8 +264,27 @@ void EditBox::removeAround(bool forward) {
   replaceSelection(QString());
 }
 
+void EditBox::cut() {
+  copySelection();
+  deleteSelection();
+}
+
 void EditBox::copySelection() const {
   if (hasSelection()) QGuiApplication::clipboard()->setText(selectedText());
+}
+
+void EditBox::paste() {
+  QString pasted = firstLine(QGuiApplication::clipboard()->text());
+  if (!pasted.isEmpty() || hasSelection()) replaceSelection(pasted);
+}
+
+void EditBox::deleteSelection() {
+  if (hasSelection()) replaceSelection(QString());
+}
+
+void EditBox::selectAll() {
+  anchor_ = 0;
+  moveCaret(static_cast<int>(text_.size()), true);
 }
 
 int EditBox::previousPosition(int position) const {
@@ -237,20 +304,35 @@ int EditBox::nextPosition(int position) const {
   return position;
 }
 
+bool EditBox::runCommandOf(const QKeyEvent* event) {
+  switch (commandOf(event)) {
+    case EditCommand::undo:
+      undo();
+      return true;
+    case EditCommand::cut:
+      cut();
+      return true;
+    case EditCommand::copy:
+      copySelection();
+      return true;
+    case EditCommand::paste:
+      paste();
+      return true;
+    case EditCommand::selectAll:
+      selectAll();
+      return true;
+    case EditCommand::contextMenu:
+      showContextMenu(mapToGlobal(rect().center()));
+      return true;
+    case EditCommand::none:
+      return false;
+  }
+  return false;
+}
+
 void EditBox::keyPressEvent(QKeyEvent* event) {
   bool extend = event->modifiers() & Qt::ShiftModifier;
-  if (event->matches(QKeySequence::SelectAll)) {
-    anchor_ = 0;
-    moveCaret(static_cast<int>(text_.size()), true);
-  } else if (event->matches(QKeySequence::Copy)) {
-    copySelection();
-  } else if (event->matches(QKeySequence::Cut)) {
-    copySelection();
-    if (hasSelection()) replaceSelection(QString());
-  } else if (event->matches(QKeySequence::Paste)) {
-    QString pasted = firstLine(QGuiApplication::clipboard()->text());
-    if (!pasted.isEmpty() || hasSelection()) replaceSelection(pasted);
-  } else {
+  if (!runCommandOf(event)) {
     switch (event->key()) {
       case Qt::Key_Left:
         moveCaret(
@@ -329,6 +411,31 @@ void EditBox::mouseDoubleClickEvent(QMouseEvent* event) {
   while (end < text_.size() && !text_[end].isSpace()) ++end;
   anchor_ = start;
   moveCaret(end, true);
+}
+
+// At the pointer for the right button; for the keys in the middle of the box, as on Windows.
+void EditBox::contextMenuEvent(QContextMenuEvent* event) {
+  showContextMenu(event->reason() == QContextMenuEvent::Mouse ? event->globalPos()
+                                                              : mapToGlobal(rect().center()));
+}
+
+void EditBox::showContextMenu(QPoint globalPosition) {
+  if (menu_ == nullptr) menu_ = new QMenu(this);
+  menu_->clear();
+  auto entry = [this](const char* label, bool enabled, auto command) {
+    QAction* action = menu_->addAction(fromGbk(label), this, command);
+    action->setEnabled(enabled);
+  };
+  bool allSelected = std::min(anchor_, cursor_) == 0 && std::max(anchor_, cursor_) == text_.size();
+  entry("撤消(&U)", undo_.canUndo(), &EditBox::undo);
+  menu_->addSeparator();
+  entry("剪切(&T)", hasSelection(), &EditBox::cut);
+  entry("复制(&C)", hasSelection(), &EditBox::copySelection);
+  entry("粘贴(&P)", clipboardHasText(), &EditBox::paste);
+  entry("删除(&D)", hasSelection(), &EditBox::deleteSelection);
+  menu_->addSeparator();
+  entry("全选(&A)", !allSelected, &EditBox::selectAll);
+  menu_->popup(globalPosition);
 }
 
 void EditBox::focusInEvent(QFocusEvent* event) {

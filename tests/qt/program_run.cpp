@@ -12,7 +12,7 @@
 namespace qttest {
 
 void runProgramWith(const std::function<void(qtfront::QtWindowing&, WindowDriver&)>& body,
-                    const BrowserRecord* browser) {
+                    const launcher_testing::StandInBrowser* browser) {
   testApplication();
   app::resetProgramStateForTesting();
   testing_support::RecordingPlatform platform;

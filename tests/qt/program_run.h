@@ -13,6 +13,6 @@ namespace qttest {
 // event loop, and ends the program once the body is done (or the body closed the window). The
 // program's folder is "/opt/appearance"; the end's exit code must be 0.
 void runProgramWith(const std::function<void(qtfront::QtWindowing&, WindowDriver&)>& body,
-                    const BrowserRecord* browser = nullptr);
+                    const launcher_testing::StandInBrowser* browser = nullptr);
 
 }  // namespace qttest

@@ -20,8 +20,7 @@ namespace {
 class UserScenario : public testing::TestWithParam<scenarios::Scenario> {};
 
 TEST_P(UserScenario, Holds) {
-  static BrowserRecord browser;
-  browser.clear();
+  launcher_testing::StandInBrowser browser;
   runProgramWith(
       [&](qtfront::QtWindowing&, WindowDriver& driver) {
         for (const scenarios::Action& action : GetParam().actions) {

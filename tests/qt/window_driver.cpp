@@ -3,22 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QCoreApplication>
-#include <QDir>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QWindow>
-#include <cstdlib>
-#include <fstream>
 #include <string>
 
 #include "encoding/gbk_conversion.h"
 #include "ui/window_definition.h"
-
-#ifndef APPEARANCE_STAND_IN_BROWSER_DIR
-#error "the folder of the stand-in browser is given by the build"
-#endif
 
 namespace qttest {
 namespace {
@@ -184,39 +176,19 @@ void WindowDriver::perform(const scenarios::Action& action) {
       break;
     case ActionKind::expectBrowser:
       ASSERT_NE(browser_, nullptr);
-      EXPECT_EQ(browser_->startsAfterWaiting(action.number), action.number);
+      EXPECT_EQ(browserStartsAfterWaiting(action.number), action.number);
       break;
   }
   // Let whatever the step set off (repaints, deferred deletion) happen before the next one.
   QTest::qWait(1);
 }
 
-BrowserRecord::BrowserRecord()
-    : path_(QDir::tempPath().toStdString() + "/appearance-browser-" +
-            std::to_string(QCoreApplication::applicationPid()) + ".txt") {
-  std::string path = std::string(APPEARANCE_STAND_IN_BROWSER_DIR) + ":" +
-                     (std::getenv("PATH") != nullptr ? std::getenv("PATH") : "/usr/bin:/bin");
-  setenv("PATH", path.c_str(), 1);
-  setenv("APPEARANCE_TEST_BROWSER_RECORD", path_.c_str(), 1);
-  clear();
-}
-
-void BrowserRecord::clear() {
-  std::ofstream(path_, std::ios::trunc);
-}
-
-int BrowserRecord::starts() const {
-  std::ifstream record(path_);
-  int lines = 0;
-  for (std::string line; std::getline(record, line);) ++lines;
-  return lines;
-}
-
-int BrowserRecord::startsAfterWaiting(int expected) const {
+int WindowDriver::browserStartsAfterWaiting(int expected) const {
+  const launcher_testing::RecordFile& record = browser_->record;
   // Fewer starts than expected show in the count itself.
-  static_cast<void>(QTest::qWaitFor([&] { return starts() >= expected; }, 3000));
+  static_cast<void>(QTest::qWaitFor([&] { return record.starts() >= expected; }, 3000));
   QTest::qWait(100);
-  return starts();
+  return record.starts();
 }
 
 }  // namespace qttest

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "launch_record.h"
 #include "qt/qt_windowing.h"
 #include "scenario_table.h"
 
@@ -18,11 +19,11 @@ inline std::string utf8(std::u8string_view text) {
   return std::string(text.begin(), text.end());
 }
 
-class BrowserRecord;
-
 class WindowDriver {
  public:
-  WindowDriver(qtfront::QtWindowing& windowing, const BrowserRecord* browser = nullptr)
+  // `browser`: the stand-in whose starts "expect browser" counts.
+  WindowDriver(qtfront::QtWindowing& windowing,
+               const launcher_testing::StandInBrowser* browser = nullptr)
       : windowing_(windowing), browser_(browser) {}
 
   // Waits until the main window is shown and active; false when it never gets there.
@@ -50,22 +51,11 @@ class WindowDriver {
 
  private:
   QPoint inWindow(QWidget* widget, QPoint at) const;
+  // The browser's starts so far, after a little wait for late ones.
+  int browserStartsAfterWaiting(int expected) const;
 
   qtfront::QtWindowing& windowing_;
-  const BrowserRecord* browser_;
-};
-
-// How often the stand-in browser has been started since the record was last cleared.
-class BrowserRecord {
- public:
-  BrowserRecord();  // puts the stand-in first in PATH, with a new record
-  void clear();
-  int starts() const;
-  // Waits a little for late starts, then gives the count.
-  int startsAfterWaiting(int expected) const;
-
- private:
-  std::string path_;
+  const launcher_testing::StandInBrowser* browser_;
 };
 
 }  // namespace qttest

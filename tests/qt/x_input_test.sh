@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The real program under a real X server and window manager, driven with real X input
 # (xdotool): the first focus, Tab, full-width typing, "计  算", a page header, Esc and the exit
-# status; arguments that Qt would otherwise take; the program's folder as working directory;
-# two copies side by side. It also leaves a screenshot of each page, frame included.
+# status; an edit box's menu on the Menu key, and Ctrl+Z; arguments that Qt would otherwise take;
+# the program's folder as working directory; two copies side by side. It also leaves a
+# screenshot of each page, frame included.
 #   x_input_test.sh PROGRAM SCREENSHOT_FOLDER      (run under tools/with-x.sh)
 set -euo pipefail
 program=$(readlink -f "$1")
@@ -101,6 +102,18 @@ type_full_width 2400
 click_at 128 84
 expect_box 200 56 2 "equipment calculation"
 expect_box 88 56 '２４００' "equipment value"
+
+# X reports the Menu key as a key and as a request for the menu: one menu opens, and Esc closes
+# just the menu. Then Ctrl+Z takes the typing back, and the calculation sees it gone.
+visible_windows() { xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l; }
+click_at 88 56
+key Menu
+[ "$(visible_windows)" -eq 2 ] || fail "the Menu key left $(visible_windows) windows, expected 2"
+key Escape
+[ "$(visible_windows)" -eq 1 ] && kill -0 "$pid" || fail "Esc in the menu did more than close it"
+key ctrl+z
+click_at 128 84
+expect_box 200 56 0 "calculation after Ctrl+Z"
 
 # A click on the monster page's header; the focus goes to its button, Tab to its value box.
 click_at 150 10
