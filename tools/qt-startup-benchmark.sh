@@ -27,7 +27,11 @@ mapped_ms() {
 peak_kib() {
   "$1" 2>/dev/null &
   local pid=$!
-  xdotool search --sync --onlyvisible --pid "$pid" >/dev/null
+  # A window that comes and goes during a search makes xdotool fail: ask again, 10 s at most.
+  for _ in $(seq 500); do
+    xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1 && break
+    sleep 0.02
+  done
   sleep 0.5
   awk '/^VmHWM/ {print $2}' "/proc/$pid/status"
   kill "$pid"
