@@ -41,7 +41,7 @@ test-windows: windows
 
 test: test-linux test-asan test-fuzz test-windows
 
-bench: linux
+bench: linux windows
 	bash tools/run-benchmarks.sh
 
 run: linux

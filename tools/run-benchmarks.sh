@@ -17,3 +17,6 @@ section "calculations: textToInteger and a whole calculateEquipment click"
 
 section "Linux program: start-up and peak memory against the bare Qt window"
 "$here/tools/qt-startup-benchmark.sh" "$build"
+
+section "Windows program under Wine: start-up against the bare Win32 window, and its size"
+"$here/tools/win32-startup-benchmark.sh" "$here/build/windows"
