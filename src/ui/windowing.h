@@ -77,7 +77,9 @@ class Windowing {
   // Creates control `id` hidden, as a child of the main window, at its stored rectangle, with
   // the look, text and kind properties of its definition, `enabled` and `tabStop` applied.
   // A tab control gets its page headers and selects `selectedPage` (already clamped).
-  // Called in reverse definition order. False when the control cannot be created.
+  // Called in reverse definition order, so a control's parent is always built before it: a front
+  // end may make the control directly in that parent (the same hidden child at the same numbers),
+  // and reparentControl then has nothing left to move. False when it cannot be created.
   virtual bool createControl(ControlId id, const ControlDefinition& control,
                              std::int32_t selectedPage) = 0;
 

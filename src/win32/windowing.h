@@ -56,6 +56,7 @@ class Win32Windowing final : public ui::Windowing {
   // Offers the message to the core, then translates and dispatches it unless consumed.
   void deliver(MSG& message);
   HWND createControlWindow(ui::ControlId id, const ui::ControlDefinition& control);
+  HWND parentWindowFor(const ui::ControlDefinition& control) const;
   void windowEnded();
 
   HINSTANCE instance_;
@@ -64,6 +65,7 @@ class Win32Windowing final : public ui::Windowing {
   ui::InputSink* sink_ = nullptr;
   std::vector<HWND> controls_;
   std::vector<ui::ControlKind> kinds_;
+  std::vector<std::string_view> names_;
   bool replacingText_ = false;
 };
 
