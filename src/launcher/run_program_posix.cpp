@@ -9,7 +9,6 @@
 // a browser is normal size and activated (mode 2). Hidden (1), minimised (3, 6), maximised (4)
 // and not activated (5) cannot be asked for.
 #include <fcntl.h>
-#include <iconv.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <time.h>
@@ -20,6 +19,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "encoding/gbk_conversion.h"
 #include "launcher/command_line.h"
 #include "launcher/run_program.h"
 
@@ -27,31 +27,6 @@ namespace launcher {
 namespace {
 
 constexpr long readyWaitMilliseconds = 1000;
-
-// Linux takes file names and arguments as UTF-8; a byte that starts no GBK character becomes
-// "?".
-std::string gbkToUtf8(std::string_view gbk) {
-  if (std::all_of(gbk.begin(), gbk.end(), [](unsigned char c) { return c < 0x80; }))
-    return std::string(gbk);
-  iconv_t converter = iconv_open("UTF-8", "GBK");
-  if (converter == reinterpret_cast<iconv_t>(-1)) return std::string(gbk);
-  // One GBK byte never gives more than three UTF-8 bytes.
-  std::string utf8(gbk.size() * 3, '\0');
-  char* in = const_cast<char*>(gbk.data());
-  std::size_t inLeft = gbk.size();
-  char* out = utf8.data();
-  std::size_t outLeft = utf8.size();
-  while (inLeft > 0 && iconv(converter, &in, &inLeft, &out, &outLeft) == static_cast<size_t>(-1)) {
-    if (errno == E2BIG) break;
-    *out++ = '?';
-    --outLeft;
-    ++in;
-    --inLeft;
-  }
-  iconv_close(converter);
-  utf8.resize(utf8.size() - outLeft);
-  return utf8;
-}
 
 // Everything the two child processes use, made before forking: between fork and exec only
 // async-signal-safe calls are allowed, as the caller may have other threads, so nothing there
@@ -150,7 +125,8 @@ void waitAtMost(pid_t program, long milliseconds) {
 
 bool runProgram(const std::string& commandLine, bool waitForExit, std::int32_t /*showMode*/) {
   Launch launch;
-  launch.words = splitCommandLine(gbkToUtf8(commandLine.substr(0, commandLine.find('\0'))));
+  launch.words =
+      splitCommandLine(encoding::gbkToUtf8(commandLine.substr(0, commandLine.find('\0'))));
   if (launch.words.empty() || launch.words.front().empty()) return false;
   for (std::string& word : launch.words) launch.argv.push_back(word.data());
   launch.argv.push_back(nullptr);

@@ -4,37 +4,23 @@
 // after windows.h, which it needs; only its declarations
 #include <shlwapi.h>
 
-#include <climits>
-
+#include "encoding/gbk_conversion.h"
 #include "launcher/run_program.h"
 #include "launcher/show_command.h"
 
 namespace launcher {
 namespace {
 
-constexpr UINT gbkCodePage = 936;
 constexpr DWORD readyWaitMilliseconds = 1000;
 
+// wchar_t is UTF-16 on Windows: the edge's conversions carry over unit for unit.
 std::wstring gbkToWide(std::string_view gbk) {
-  if (gbk.empty() || gbk.size() > INT_MAX) return {};
-  const int size = static_cast<int>(gbk.size());
-  std::wstring wide(
-      static_cast<std::size_t>(MultiByteToWideChar(gbkCodePage, 0, gbk.data(), size, nullptr, 0)),
-      L'\0');
-  MultiByteToWideChar(gbkCodePage, 0, gbk.data(), size, wide.data(), static_cast<int>(wide.size()));
-  return wide;
+  const std::u16string utf16 = encoding::gbkToUtf16(gbk);
+  return std::wstring(utf16.begin(), utf16.end());
 }
 
-// A character that GBK lacks becomes "?".
 std::string wideToGbk(std::wstring_view wide) {
-  if (wide.empty() || wide.size() > INT_MAX / 2) return {};
-  const int size = static_cast<int>(wide.size());
-  std::string gbk(static_cast<std::size_t>(WideCharToMultiByte(gbkCodePage, 0, wide.data(), size,
-                                                               nullptr, 0, "?", nullptr)),
-                  '\0');
-  WideCharToMultiByte(gbkCodePage, 0, wide.data(), size, gbk.data(), static_cast<int>(gbk.size()),
-                      "?", nullptr);
-  return gbk;
+  return encoding::utf16ToGbk(std::u16string(wide.begin(), wide.end()));
 }
 
 bool isFile(std::string_view path) {
